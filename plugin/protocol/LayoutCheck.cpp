@@ -1,0 +1,1 @@
+#include "plugin/protocol/PlugInProtocol.h"
