@@ -56,10 +56,11 @@ function(omb_use_gtest)
 endfunction()
 
 # A GoogleTest program registered with ctest: omb_gtest(name sources...
-# [ARGS arguments...]). Native programs have each test listed; Windows
-# programs run once under the emulator (one Wine start each).
+# [ARGS arguments...] [PROPERTIES test properties...]). Native programs have
+# each test listed; Windows programs run once under the emulator (one Wine
+# start each).
 function(omb_gtest name)
-  cmake_parse_arguments(T "" "" "ARGS" ${ARGN})
+  cmake_parse_arguments(T "" "" "ARGS;PROPERTIES" ${ARGN})
   omb_use_gtest()
   add_executable(${name} ${T_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE gtest_main)
@@ -67,8 +68,14 @@ function(omb_gtest name)
     return()
   elseif(WIN32)
     add_test(NAME ${name} COMMAND ${name} ${T_ARGS})
+    if(T_PROPERTIES)
+      set_tests_properties(${name} PROPERTIES ${T_PROPERTIES})
+    endif()
   else()
     include(GoogleTest)
-    gtest_discover_tests(${name} EXTRA_ARGS ${T_ARGS} DISCOVERY_TIMEOUT 30)
+    if(T_PROPERTIES)
+      set(T_PROPERTIES PROPERTIES ${T_PROPERTIES})
+    endif()
+    gtest_discover_tests(${name} EXTRA_ARGS ${T_ARGS} DISCOVERY_TIMEOUT 30 ${T_PROPERTIES})
   endif()
 endfunction()

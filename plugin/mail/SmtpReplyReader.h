@@ -1,0 +1,27 @@
+// Gathers the bytes of SMTP replies as they arrive and hands them out one
+// complete reply at a time: every "250-" line up to the final line, however
+// the server split it over its sends.
+#pragma once
+
+#include <string>
+
+#include "framework/core/Win32Types.h"
+
+class CSmtpReplyReader {
+ public:
+  enum Result { replyIncomplete, replyComplete, replyTooLong };
+  // No honest reply comes near this; a server must not make us grow without end.
+  static const int maxReplyLength = 64 * 1024;
+
+  void Append(const char* data, int length);
+  // replyComplete takes the oldest reply out and sets code from its final
+  // line: the number in its first three characters, 0 unless all are digits.
+  // Bytes behind that line stay for the next reply.
+  Result TakeReply(int& code);
+  void Reset();
+  int GetPendingLength() const { return (int)pending.size(); }
+
+ private:
+  std::string pending;
+  size_t lineStart = 0;  // first line of the oldest reply not yet known to continue
+};
