@@ -32,6 +32,7 @@ class CSimulatedMachine : public CMachine {
 
  private:
   CSimulatedMachine();
+  DWORD lastError_ = 0;  // shared by the system and drive calls, as the thread's error code
   std::unique_ptr<CSimulatedSystem> system_;
   std::unique_ptr<CSimulatedDrives> drives_;
   std::unique_ptr<CSimulatedRegistry> registry_;
