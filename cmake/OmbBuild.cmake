@@ -79,3 +79,19 @@ function(omb_gtest name)
     gtest_discover_tests(${name} EXTRA_ARGS ${T_ARGS} DISCOVERY_TIMEOUT 30 ${T_PROPERTIES})
   endif()
 endfunction()
+
+# A Windows program run under Wine in a prefix that stands for a machine
+# fixture (registry, drives, Windows version: see scripts/wine-machine.sh):
+# omb_wine_machine_test(NAME name FIXTURE folder COMMAND program args...).
+# Paths in the checkout reach the program as P:\ paths. The fixture's
+# HKEY_DYN_DATA keys are created in the running wineserver first, by the
+# omb_regload helper of tests/wine/platform.
+function(omb_wine_machine_test)
+  cmake_parse_arguments(T "" "NAME;FIXTURE" "COMMAND" ${ARGN})
+  if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
+    return()
+  endif()
+  add_test(NAME ${T_NAME}
+           COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-machine.sh --dyn-data $<TARGET_FILE:omb_regload>
+                   ${T_FIXTURE} ${T_COMMAND})
+endfunction()

@@ -12,6 +12,7 @@ LONG CSimulatedRegistry::Open(HKEY key, LPCSTR subKey, HKEY* result) {
   if (!result) return ERROR_INVALID_PARAMETER;
   CRegistryKey* parent = Resolve(key);
   if (!parent) return ERROR_INVALID_HANDLE;
+  if (subKey && *subKey == '\\') return ERROR_BAD_PATHNAME;
   CRegistryKey* found = store_.FindKey(*parent, subKey ? subKey : "");
   if (!found) return ERROR_FILE_NOT_FOUND;
   nextHandle_ += 4;
