@@ -1,0 +1,11 @@
+#include "framework/ui/CPaintDC.h"
+
+#include "framework/ui/CWnd.h"
+
+CPaintDC::CPaintDC(CWnd* window) : m_hWnd(window->m_hWnd) {
+  m_hDC = ::BeginPaint(m_hWnd, &m_ps);
+}
+
+CPaintDC::~CPaintDC() {
+  ::EndPaint(m_hWnd, &m_ps);
+}
