@@ -1,19 +1,56 @@
 #!/usr/bin/env bash
-# The main job: builds the Windows programs (win64), then runs the console
-# report tool under wine64, which writes ombdiag.log into the project folder
-# with the real Win32 code, and prints its path and the report.
+# The main job: builds both Windows packages and runs the 64-bit one under
+# wine64: it unpacks its plug-in library, loads it and shows its dialog.
+# With no display, the program runs on a private Xvfb: a screenshot of its
+# dialog is taken and its path printed, then the program is closed with
+# Escape, as a user would, so that it cleans up after itself.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-scripts/build.sh win64
+scripts/build.sh win64 win32
 export WINEPREFIX="$root/build/wineprefix"
-trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
-# wine-run.sh creates the prefix when there is none.
-log="$root/ombdiag.log"
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
 echo
-echo "Running build/win64/tools/ombreport/ombreport.exe under wine64:"
-scripts/wine-run.sh build/win64/tools/ombreport/ombreport.exe "$log"
-echo
-echo "Report: $log"
-echo
-sed 's/\r$//' "$log"
+echo "Packages: build/win64/OMBUtil.exe and build/win32/OMBUtil.exe (the shipping one)"
+echo "Running build/win64/OMBUtil.exe under wine64 (working folder build/win64):"
+scripts/wine-prefix.sh
+# Without a window manager Wine draws the windows' frames and captions itself.
+WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
+
+if [ -n "${DISPLAY:-}" ]; then
+  cd build/win64 && exec "$root/scripts/wine-run.sh" OMBUtil.exe
+fi
+
+for display in $(seq 140 170); do
+  [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
+  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=":$display"
+  break
+done
+(cd build/win64 && "$root/scripts/wine-run.sh" OMBUtil.exe) &
+program=$!
+shown=""
+for _ in $(seq 1 100); do
+  shown=$(xdotool search --name "OMB Utility Manager" 2>/dev/null | head -1 || true)
+  [ -n "$shown" ] && break
+  kill -0 "$program" 2>/dev/null || break
+  sleep 0.2
+done
+if [ -z "$shown" ]; then
+  echo "The dialog did not appear."
+  wait "$program" || true
+  exit 1
+fi
+sleep 1  # let the plug-in's content paint
+shot="$root/build/win64/OMBUtil-screenshot.png"
+xwd -root -silent | convert xwd:- "$shot"
+echo "Screenshot of the running program: $shot"
+xdotool key Escape
+wait "$program" && status=0 || status=$?
+leftover=$(ls build/win64/*.OBP 2>/dev/null || true)
+echo "The program ended (exit code $status)${leftover:+; left behind: $leftover}."

@@ -1,17 +1,19 @@
 // Stands in for the diagnostics library in the package until the real one is
-// built: answers the protocol's init, release and version messages.
+// built: answers the protocol's messages, and shows one line of text inside
+// the host's window.
 #include <cstring>
 
 #include "plugin/protocol/PlugInProtocol.h"
 
 static HINSTANCE module;
+static HWND content;
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) module = instance;
   return TRUE;
 }
 
-extern "C" DWORD WINAPI OmbrelPlugIn(UINT message, WPARAM, LPARAM, void* record) {
+extern "C" DWORD WINAPI OmbrelPlugIn(UINT message, WPARAM wParam, LPARAM, void* record) {
   switch (message) {
     case PIM_INIT: {
       auto* info = static_cast<PlugInInfo*>(record);
@@ -24,8 +26,23 @@ extern "C" DWORD WINAPI OmbrelPlugIn(UINT message, WPARAM, LPARAM, void* record)
       info->context = static_cast<PlugInContext*>(GlobalLock(block));
       return PIR_SUCCESS;
     }
+    case PIM_CREATE: {
+      auto* context = static_cast<PlugInContext*>(record);
+      HWND host = (HWND)wParam;
+      if (!context) return PIR_NO_RECORD;
+      if (!host) return PIR_FAILED;
+      context->hostWindow = host;
+      RECT client;
+      GetClientRect(host, &client);
+      content = CreateWindowExA(0, "STATIC", "Stand-in library of the package: the diagnostics are not built yet.",
+                                WS_CHILD | WS_VISIBLE | SS_CENTER, 0, client.bottom / 2 - 8, client.right, 16, host,
+                                nullptr, module, nullptr);
+      return content ? PIR_SUCCESS : PIR_FAILED;
+    }
     case PIM_RELEASE: {
       if (!record) return PIR_FAILED;
+      if (content) DestroyWindow(content);
+      content = nullptr;
       HGLOBAL block = GlobalHandle(record);
       GlobalUnlock(block);
       GlobalFree(block);
