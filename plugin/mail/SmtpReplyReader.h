@@ -19,9 +19,11 @@ class CSmtpReplyReader {
   // Bytes behind that line stay for the next reply.
   Result TakeReply(int& code);
   void Reset();
-  int GetPendingLength() const { return (int)pending.size(); }
+  int GetPendingLength() const;  // bytes not yet handed out
 
  private:
   std::string pending;
-  size_t lineStart = 0;  // first line of the oldest reply not yet known to continue
+  size_t replyStart = 0;  // where the oldest reply not yet taken begins
+  size_t lineStart = 0;   // its first line not yet known to continue it
+  size_t scanned = 0;     // no line end from lineStart up to here
 };
