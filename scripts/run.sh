@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The main job: builds both Windows packages and runs the 64-bit one under
-# wine64: it unpacks its plug-in library, loads it and shows its dialog.
+# The main job: builds both Windows packages, writes the technical report of
+# this machine under wine64 with the console tool and prints it, then runs the
+# 64-bit package under wine64: it unpacks its plug-in library, loads it and
+# shows its dialog.
 # With no display, the program runs on a private Xvfb: a screenshot of its
 # dialog is taken and its path printed, then the program is closed with
 # Escape, as a user would, so that it cleans up after itself.
@@ -14,6 +16,18 @@ cleanup() {
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
+
+# First the report, made by the real Win32 code: ombreport.exe writes
+# ombdiag.log into the project folder (wine-run.sh prepares the prefix).
+log="$root/ombdiag.log"
+echo
+echo "Running build/win64/tools/ombreport/ombreport.exe under wine64:"
+scripts/wine-run.sh build/win64/tools/ombreport/ombreport.exe "$log"
+echo
+echo "Report: $log"
+echo
+sed 's/\r$//' "$log"
+
 echo
 echo "Packages: build/win64/OMBUtil.exe and build/win32/OMBUtil.exe (the shipping one)"
 echo "Running build/win64/OMBUtil.exe under wine64 (working folder build/win64):"
