@@ -12,9 +12,9 @@
 #pragma once
 
 #include "framework/core/Win32Types.h"
+#include "framework/ui/CDC.h"
 
 class CCmdTarget;
-class CDC;
 class CWnd;
 
 // Unpacks wParam and lParam, calls the member and gives the message's result.
