@@ -1,7 +1,9 @@
 // What a report run shows its user: a progress bar of a few steps, two info
 // lines (a status and a detail under it), and the one failure message. The
-// Collect page implements it with its controls, the console tool on the
-// console, tests by recording the calls.
+// Collect page implements it with its controls (messages sent, not posted,
+// since the run holds the GUI thread; the failure as a message box captioned
+// "Ombrel Diagnostics"), the console tool on the console, tests by recording
+// the calls.
 #pragma once
 
 #include "framework/core/CString.h"

@@ -2,8 +2,10 @@
 // the 95 family keeps in its registry.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
+#include "plugin/report/ReportWriter.h"
 #include "tests/native/report/ReportRun.h"
 
 namespace {
@@ -34,7 +36,8 @@ TEST(NetworkDetails, ListsTransportsInRegistryOrder) {
   const std::string registry =
       netTrans + "]\r\n\r\n" +                                                                     //
       netTrans + "\\0000]\r\n\"DriverDesc\"=\"TCP/IP\"\r\n\"IPAddress\"=\"192.0.2.15\"\r\n\r\n" +  //
-      netTrans + "\\0001]\r\n\"DriverDesc\"=\"NetBEUI\"\r\n\r\n" +                                 //
+      netTrans + "\\" + std::string(255, '0') + "]\r\n\"DriverDesc\"=\"Name too long\"\r\n\r\n" + netTrans +
+      "\\0001]\r\n\"DriverDesc\"=\"NetBEUI\"\r\n\r\n" +  //
       netTrans + "\\0002]\r\n\"DriverDesc\"=\"IPX/SPX-compatible Protocol\"\r\n\"IPAddress\"=\"\"\r\n\r\n" + netTrans +
       "\\0003]\r\n\"IPAddress\"=\"192.0.2.16\"\r\n\r\n" +                                 //
       netTrans + "\\0004]\r\n\"DriverDesc\"=\"" + std::string(255, 'D') + "\"\r\n\r\n" +  //
@@ -66,6 +69,62 @@ TEST(NetworkDetails, NoTransportKeyGivesNoLines) {
       EXPECT_EQ(report.text.substr(report.text.size() - expected.size()), expected) << machine << registry;
     }
   }
+}
+
+// Enumeration that fails at every index, as for a key handle the system has
+// invalidated: the listing must end rather than ask forever.
+class CFailingEnumRegistry : public CRegistryApi {
+ public:
+  explicit CFailingEnumRegistry(CRegistryApi& inner) : inner(inner) {}
+  LONG RegOpenKeyA(HKEY key, LPCSTR subKey, HKEY* result) override { return inner.RegOpenKeyA(key, subKey, result); }
+  LONG RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD options, REGSAM access, HKEY* result) override {
+    return inner.RegOpenKeyExA(key, subKey, options, access, result);
+  }
+  LONG RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size) override {
+    return inner.RegQueryValueExA(key, name, reserved, type, data, size);
+  }
+  LONG RegEnumKeyA(HKEY, DWORD, LPSTR, DWORD) override {
+    if (++calls > 1000) throw std::runtime_error("the enumeration never ends");
+    return ERROR_ACCESS_DENIED;
+  }
+  LONG RegEnumKeyExA(HKEY, DWORD, LPSTR, LPDWORD, LPDWORD, LPSTR, LPDWORD, PFILETIME) override {
+    return ERROR_ACCESS_DENIED;
+  }
+  LONG RegEnumValueA(HKEY, DWORD, LPSTR, LPDWORD, LPDWORD, LPDWORD, LPBYTE, LPDWORD) override {
+    return ERROR_ACCESS_DENIED;
+  }
+  LONG RegCloseKey(HKEY key) override { return inner.RegCloseKey(key); }
+
+  int calls = 0;
+
+ private:
+  CRegistryApi& inner;
+};
+
+class CMachineWithRegistry : public CMachine {
+ public:
+  CMachineWithRegistry(CMachine& inner, CRegistryApi& registry) : inner(inner), registry(registry) {}
+  CSystemApi& System() override { return inner.System(); }
+  CDriveApi& Drives() override { return inner.Drives(); }
+  CRegistryApi& Registry() override { return registry; }
+
+ private:
+  CMachine& inner;
+  CRegistryApi& registry;
+};
+
+TEST(NetworkDetails, FailingEnumerationEndsTheList) {
+  TempDir dir;
+  std::unique_ptr<CSimulatedMachine> simulated = MakeMachine(dir, "{" + win98 + "}", netTrans + "\\0000]\r\n");
+  ASSERT_TRUE(simulated);
+  CFailingEnumRegistry registry(simulated->Registry());
+  CMachineWithRegistry machine(*simulated, registry);
+  CRecordingProgress progress;
+  { CReportWriter writer(dir.File("ombdiag.log").c_str(), "", &progress, machine); }
+  EXPECT_EQ(registry.calls, 1);
+  std::string text = dir.Read("ombdiag.log");
+  EXPECT_EQ(text.substr(text.size() - 21), "   Transports:-\r\n\r\n\r\n");
+  EXPECT_EQ(simulated->OpenKeys(), 0);
 }
 
 }  // namespace
