@@ -103,21 +103,22 @@ class HostRun {
   std::string folder, record, hostFacts;
 };
 
+struct ChildSearch {
+  const std::function<bool(HWND)>* test;
+  HWND found;
+};
+
+BOOL CALLBACK TestChild(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<ChildSearch*>(data);
+  if (!(*search->test)(child)) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
 // The first child window for which the test holds.
 HWND FindChild(HWND parent, const std::function<bool(HWND)>& test) {
-  struct Search {
-    const std::function<bool(HWND)>* test;
-    HWND found;
-  } search = {&test, nullptr};
-  ::EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (!(*s->test)(child)) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      (LPARAM)&search);
+  ChildSearch search = {&test, nullptr};
+  ::EnumChildWindows(parent, &TestChild, (LPARAM)&search);
   return search.found;
 }
 
