@@ -239,6 +239,10 @@ TEST(HostEndToEnd, ProgramWithoutPlugInSaysSoAndLeavesNoFile) {
     return (::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && ::IsWindowVisible(child);
   });
   ASSERT_NE(icon, nullptr) << "the box shows no icon";
+  // Other tests' windows may share the screen: keep the box above them.
+  ::SetWindowPos(box, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ::RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  ::Sleep(200);
   EXPECT_TRUE(ShowsIcon(icon, ::LoadIconA(nullptr, IDI_HAND)));
   EXPECT_FALSE(ShowsIcon(icon, ::LoadIconA(nullptr, IDI_EXCLAMATION)));
   // Only OK to press.

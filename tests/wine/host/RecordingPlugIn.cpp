@@ -110,8 +110,8 @@ extern "C" DWORD WINAPI OmbrelPlugIn(UINT message, WPARAM wParam, LPARAM, void* 
       RECT client;
       ::GetClientRect(host, &client);
       content = ::CreateWindowExA(0, "STATIC", "Recording test double of the diagnostics library",
-                                  WS_CHILD | WS_VISIBLE | SS_CENTER, 0, client.bottom / 2 - 8, client.right, 16, host,
-                                  nullptr, AfxGetResourceHandle(), nullptr);
+                                  WS_CHILD | WS_VISIBLE | SS_CENTER, 1, client.bottom / 2 - 8, client.right - 2, 16,
+                                  host, nullptr, AfxGetResourceHandle(), nullptr);
       return PIR_SUCCESS;
     }
     case PIM_RELEASE: {

@@ -35,7 +35,7 @@ extern "C" DWORD WINAPI OmbrelPlugIn(UINT message, WPARAM wParam, LPARAM, void* 
       RECT client;
       GetClientRect(host, &client);
       content = CreateWindowExA(0, "STATIC", "Stand-in library of the package: the diagnostics are not built yet.",
-                                WS_CHILD | WS_VISIBLE | SS_CENTER, 0, client.bottom / 2 - 8, client.right, 16, host,
+                                WS_CHILD | WS_VISIBLE | SS_CENTER, 1, client.bottom / 2 - 8, client.right - 2, 16, host,
                                 nullptr, module, nullptr);
       return content ? PIR_SUCCESS : PIR_FAILED;
     }
