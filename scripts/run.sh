@@ -39,13 +39,8 @@ if [ -n "${DISPLAY:-}" ]; then
   cd build/win64 && exec "$root/scripts/wine-run.sh" OMBUtil.exe
 fi
 
-for display in $(seq 140 170); do
-  [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$display"
-  break
-done
+source scripts/xvfb.sh
+start_private_xvfb 140 170
 (cd build/win64 && "$root/scripts/wine-run.sh" OMBUtil.exe) &
 program=$!
 shown=""

@@ -16,13 +16,8 @@ trap cleanup EXIT
 
 # Windows programs with windows need a display: a private Xvfb.
 if [[ " ${presets[*]} " == *" win64 "* ]]; then
-  for display in $(seq 90 120); do
-    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$display"
-    break
-  done
+  source scripts/xvfb.sh
+  start_private_xvfb 90 120
 fi
 
 scripts/build.sh "${presets[@]}"
