@@ -263,7 +263,9 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
 }
 
 BOOL CWnd::ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-  CWnd* control = child && child != m_hWnd ? FromHandlePermanent(child) : nullptr;
+  // Only to this window's own children: a property sheet's notifications
+  // to its pages come from the parent and stay with the page.
+  CWnd* control = child && ::GetParent(child) == m_hWnd ? FromHandlePermanent(child) : nullptr;
   return control && control->OnChildNotify(message, wParam, lParam, result);
 }
 
