@@ -163,13 +163,26 @@ def stop(state):
     pid_file.unlink()
     try:
         os.kill(pid, signal.SIGTERM)
-        for _ in range(100):
-            os.kill(pid, 0)
-            time.sleep(0.05)
+    except ProcessLookupError:
+        return 0
+    for _ in range(100):
+        if not running(pid):
+            return 0
+        time.sleep(0.05)
+    try:
         os.kill(pid, signal.SIGKILL)
     except ProcessLookupError:
         pass
     return 0
+
+
+def running(pid):
+    # Our server is not our child: once it ends it stays a zombie until
+    # init gets round to it.
+    try:
+        return Path("/proc/%d/stat" % pid).read_text().rsplit(")", 1)[1].split()[0] != "Z"
+    except (OSError, IndexError):
+        return False
 
 
 def main():
