@@ -38,6 +38,13 @@ LONG CSimulatedRegistry::RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD options, R
   return Open(key, subKey, result);
 }
 
+LONG CSimulatedRegistry::CopyName(const std::string& name, LPSTR buffer, LPDWORD size) {
+  if (name.size() + 1 > *size) return ERROR_MORE_DATA;
+  std::memcpy(buffer, name.c_str(), name.size() + 1);
+  *size = (DWORD)name.size();
+  return ERROR_SUCCESS;
+}
+
 LONG CSimulatedRegistry::CopyData(const CRegistryKey::Value& value, LPDWORD type, LPBYTE data, LPDWORD dataSize) {
   if (data && !dataSize) return ERROR_INVALID_PARAMETER;
   if (type) *type = value.type;
@@ -78,12 +85,10 @@ LONG CSimulatedRegistry::RegEnumKeyExA(HKEY key, DWORD index, LPSTR name, LPDWOR
   if (!found) return ERROR_INVALID_HANDLE;
   if (!name || !nameSize) return ERROR_INVALID_PARAMETER;
   if (index >= found->SubkeyCount()) return ERROR_NO_MORE_ITEMS;
-  const std::string& subkey = found->Subkey(index).Name();
-  if (subkey.size() + 1 > *nameSize) return ERROR_MORE_DATA;
   // Keys made from .reg files have no class.
   if (className && classSize && *classSize < 1) return ERROR_MORE_DATA;
-  std::memcpy(name, subkey.c_str(), subkey.size() + 1);
-  *nameSize = (DWORD)subkey.size();
+  LONG result = CopyName(found->Subkey(index).Name(), name, nameSize);
+  if (result != ERROR_SUCCESS) return result;
   if (className) *className = 0;
   if (classSize) *classSize = 0;
   if (lastWrite) *lastWrite = FILETIME{0, 0};
@@ -98,12 +103,9 @@ LONG CSimulatedRegistry::RegEnumValueA(HKEY key, DWORD index, LPSTR name, LPDWOR
   if (!name || !nameSize) return ERROR_INVALID_PARAMETER;
   if (index >= found->Values().size()) return ERROR_NO_MORE_ITEMS;
   const CRegistryKey::Value& value = found->Values()[index];
-  if (value.name.size() + 1 > *nameSize) return ERROR_MORE_DATA;
-  LONG result = CopyData(value, type, data, dataSize);
-  if (result == ERROR_INVALID_PARAMETER) return result;
-  std::memcpy(name, value.name.c_str(), value.name.size() + 1);
-  *nameSize = (DWORD)value.name.size();
-  return result;
+  if (data && !dataSize) return ERROR_INVALID_PARAMETER;
+  LONG result = CopyName(value.name, name, nameSize);
+  return result == ERROR_SUCCESS ? CopyData(value, type, data, dataSize) : result;
 }
 
 LONG CSimulatedRegistry::RegCloseKey(HKEY key) {

@@ -28,6 +28,8 @@ class CSimulatedRegistry : public CRegistryApi {
  private:
   CRegistryKey* Resolve(HKEY key);
   LONG Open(HKEY key, LPCSTR subKey, HKEY* result);
+  // A name that fits its buffer with the terminator; size gets its length.
+  static LONG CopyName(const std::string& name, LPSTR buffer, LPDWORD size);
   // Fills the caller's data buffer as RegQueryValueExA does.
   static LONG CopyData(const CRegistryKey::Value& value, LPDWORD type, LPBYTE data, LPDWORD dataSize);
 

@@ -129,28 +129,25 @@ void CSimulatedSystem::GlobalMemoryStatus(LPMEMORYSTATUS status) {
   status->dwLength = sizeof(MEMORYSTATUS);
 }
 
-BOOL CSimulatedSystem::GetUserNameA(LPSTR buffer, LPDWORD size) {
+BOOL CSimulatedSystem::CopyName(const std::string& name, LPSTR buffer, LPDWORD size, BOOL countTerminator,
+                                DWORD tooSmall) {
   if (!size) return Fail(ERROR_INVALID_PARAMETER);
-  DWORD needed = (DWORD)userName_.size() + 1;
+  DWORD needed = (DWORD)name.size() + 1;
   if (!buffer || *size < needed) {
     *size = needed;
-    return Fail(ERROR_INSUFFICIENT_BUFFER);
+    return Fail(tooSmall);
   }
-  std::memcpy(buffer, userName_.c_str(), needed);
-  *size = needed;
+  std::memcpy(buffer, name.c_str(), needed);
+  *size = countTerminator ? needed : needed - 1;
   return TRUE;
 }
 
+BOOL CSimulatedSystem::GetUserNameA(LPSTR buffer, LPDWORD size) {
+  return CopyName(userName_, buffer, size, TRUE, ERROR_INSUFFICIENT_BUFFER);
+}
+
 BOOL CSimulatedSystem::GetComputerNameA(LPSTR buffer, LPDWORD size) {
-  if (!size) return Fail(ERROR_INVALID_PARAMETER);
-  DWORD needed = (DWORD)computerName_.size() + 1;
-  if (!buffer || *size < needed) {
-    *size = needed;
-    return Fail(ERROR_BUFFER_OVERFLOW);
-  }
-  std::memcpy(buffer, computerName_.c_str(), needed);
-  *size = needed - 1;
-  return TRUE;
+  return CopyName(computerName_, buffer, size, FALSE, ERROR_BUFFER_OVERFLOW);
 }
 
 DWORD CSimulatedSystem::GetLastError() {

@@ -27,6 +27,9 @@ class CSimulatedSystem : public CSystemApi {
 
  private:
   BOOL Fail(DWORD error);
+  // The two name calls differ in whether the length they give back on
+  // success counts the terminator, and in their "does not fit" error.
+  BOOL CopyName(const std::string& name, LPSTR buffer, LPDWORD size, BOOL countTerminator, DWORD tooSmall);
 
   DWORD& lastError_;
   OSVERSIONINFOEXA version_{};

@@ -40,6 +40,14 @@ std::vector<BYTE> Sz(const std::string& text) {
   return Bytes(std::string(text) + '\0');
 }
 
+// Test names from the cases' labels.
+template <typename Case>
+std::string CaseName(const testing::TestParamInfo<Case>& info) {
+  std::string name;
+  for (char ch : std::string(info.param.label)) name += std::isalnum((unsigned char)ch) ? ch : '_';
+  return name;
+}
+
 struct ValueCase {
   const char* label;
   std::string file;
@@ -151,11 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "a",
                   REG_DWORD,
                   {2, 0, 0, 0}}),
-    [](const testing::TestParamInfo<ValueCase>& info) {
-      std::string name;
-      for (char ch : std::string(info.param.label)) name += std::isalnum((unsigned char)ch) ? ch : '_';
-      return name;
-    });
+    CaseName<ValueCase>);
 
 TEST(RegFileReader, DeletesKeysAndValuesAndKeepsOrder) {
   CRegistryStore store;
@@ -236,9 +240,5 @@ INSTANTIATE_TEST_SUITE_P(
                 "4: UTF-16 string data of odd length"},
         BadCase{"long text is cut", kV4 + kKey + std::string(100, 'x') + "\r\n",
                 "4: expected a key, a value or a comment, found \"" + std::string(60, 'x') + "...\""}),
-    [](const testing::TestParamInfo<BadCase>& info) {
-      std::string name;
-      for (char ch : std::string(info.param.label)) name += std::isalnum((unsigned char)ch) ? ch : '_';
-      return name;
-    });
+    CaseName<BadCase>);
 }  // namespace

@@ -1,7 +1,8 @@
-// The simulated registry must answer as Windows does. This program runs in a
-// Wine prefix into which scripts/wine-machine.sh imported the fixture named
-// on the command line, loads the same fixture as a simulated machine, and
-// asks both registries the same questions about every key the fixture holds:
+// A simulated machine must answer as Windows does. This program runs in a
+// Wine prefix that scripts/wine-machine.sh made from the fixture named on
+// the command line, loads the same fixture as a simulated machine, and asks
+// both the same questions: the version and drive types the prefix takes from
+// the fixture, and about every registry key the fixture holds:
 // opening, queries with every capacity that matters, enumerations. Wine's
 // own keys around the fixture's are allowed: the fixture's subkeys and
 // values must appear among them, in the same order.
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/simulated/SimulatedMachine.h"
+#include "platform/win32/Win32Machine.h"
 #include "platform/win32/Win32Registry.h"
 
 namespace {
@@ -196,7 +198,7 @@ class CComparison {
 };
 
 TEST(RegistryUnderWine, AnswersAsTheSimulatedMachine) {
-  ASSERT_NE(nullptr, fixtureFolder) << "usage: platform_registry_wine_tests FIXTURE";
+  ASSERT_NE(nullptr, fixtureFolder) << "usage: platform_wine_tests FIXTURE";
   CString error;
   std::unique_ptr<CSimulatedMachine> machine = CSimulatedMachine::Load(fixtureFolder, error);
   ASSERT_TRUE(machine) << error;
@@ -208,6 +210,29 @@ TEST(RegistryUnderWine, AnswersAsTheSimulatedMachine) {
       comparison.CompareKey(root, name);
   }
   EXPECT_EQ(0, machine->OpenKeys());
+}
+TEST(MachineUnderWine, HasTheFixturesVersionAndDriveTypes) {
+  ASSERT_NE(nullptr, fixtureFolder) << "usage: platform_wine_tests FIXTURE";
+  CString error;
+  std::unique_ptr<CSimulatedMachine> machine = CSimulatedMachine::Load(fixtureFolder, error);
+  ASSERT_TRUE(machine) << error;
+  CWin32Machine real;
+  OSVERSIONINFOA simVersion{}, realVersion{};
+  simVersion.dwOSVersionInfoSize = realVersion.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
+  ASSERT_TRUE(machine->System().GetVersionExA(&simVersion));
+  ASSERT_TRUE(real.System().GetVersionExA(&realVersion));
+  EXPECT_EQ(realVersion.dwPlatformId, simVersion.dwPlatformId);
+  EXPECT_EQ(realVersion.dwMajorVersion, simVersion.dwMajorVersion);
+  EXPECT_EQ(realVersion.dwMinorVersion, simVersion.dwMinorVersion);
+  // C: stays Wine's system drive and P: the checkout.
+  DWORD drives = machine->Drives().GetLogicalDrives() & ~((1u << 2) | (1u << 15));
+  EXPECT_EQ(drives, real.Drives().GetLogicalDrives() & drives);
+  for (char letter = 'a'; letter <= 'z'; ++letter) {
+    if (!(drives & (1u << (letter - 'a')))) continue;
+    const char root[] = {letter, ':', '\\', 0};
+    SCOPED_TRACE(root);
+    EXPECT_EQ(real.Drives().GetDriveTypeA(root), machine->Drives().GetDriveTypeA(root));
+  }
 }
 }  // namespace
 
