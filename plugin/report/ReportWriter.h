@@ -22,12 +22,14 @@ class CReportWriter {
   // TRUE when the report was written.
   BOOL IsWritten() const { return written; }
 
-  // The operating system in words, e.g. "Microsoft Windows 2000 Server
-  // (Build 2195)\n"; flags the 64-bit editions it knows. FALSE, and text left
-  // as it was, when the version cannot be read.
+  // The operating system in words, e.g. "Microsoft Windows 98 SE \n"; flags
+  // the 64-bit editions it knows. FALSE, and text left as it was, when the
+  // version cannot be read.
   BOOL DescribeOperatingSystem(CString& text, BOOL& is64BitOs);
 
-  WORD osFamily = 0;  // 1 to 3: Windows 95, 98, Me; 4: the NT family
+  // 1 to 3: Windows 95, 98, Me; 4: the NT family; 0: neither. Derived from
+  // osVersion as soon as the computer details have read it.
+  WORD osFamily = 0;
   OSVERSIONINFOA osVersion{};
   CStdioFile logFile;
   CString logPath;
