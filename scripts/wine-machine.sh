@@ -64,17 +64,20 @@ if [ "$(cat "$WINEPREFIX/.omb-machine" 2>/dev/null)" != "$stamp" ]; then
   wineserver -k >/dev/null 2>&1 || true
   rm -rf "$WINEPREFIX"
   "$root/scripts/wine-prefix.sh"
+  # A lasting wineserver, and Wine's background processes started with no
+  # hold on our output (ctest waits for whatever holds it).
   wineserver -p30 </dev/null >/dev/null 2>&1 || true
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
   while read -r kind a b; do
     if [ "$kind" = version ]; then
-      wine reg add 'HKCU\Software\Wine' /v Version /d "$a" /f >/dev/null
+      wine reg add 'HKCU\Software\Wine' /v Version /d "$a" /f </dev/null >/dev/null 2>&1
     elif [ "$a" = c ]; then
       [ -d "$fixture/drives/c" ] && cp -r "$fixture/drives/c/." "$WINEPREFIX/drive_c/"
     elif [ "$a" != p ]; then
       target="$fixture/drives/$a"
       [ -d "$target" ] || { target="$WINEPREFIX/drive_$a"; mkdir -p "$target"; }
       ln -sfn "$target" "$WINEPREFIX/dosdevices/$a:"
-      wine reg add 'HKLM\Software\Wine\Drives' /v "$a:" /d "$b" /f >/dev/null
+      wine reg add 'HKLM\Software\Wine\Drives' /v "$a:" /d "$b" /f </dev/null >/dev/null 2>&1
     fi
   done <<<"$settings"
   mkdir -p "$WINEPREFIX/drive_c/omb-import"
@@ -82,9 +85,12 @@ if [ "$(cat "$WINEPREFIX/.omb-machine" 2>/dev/null)" != "$stamp" ]; then
     [ -f "$file" ] || continue
     cp "$file" "$WINEPREFIX/drive_c/omb-import/"
     # reg reports each HKEY_DYN_DATA key it cannot import; the loader does those.
-    wine reg import "C:\\omb-import\\$(basename "$file")" >/dev/null 2>&1 ||
+    wine reg import "C:\\omb-import\\$(basename "$file")" </dev/null >/dev/null 2>&1 ||
       { echo "wine-machine: reg import failed for $file" >&2; exit 1; }
   done
+  # Wine's mount manager reads the drive links and types when it starts: a
+  # fresh session for the program, with the registry saved.
+  wineserver -k >/dev/null 2>&1 || true
   wineserver -w
   echo "$stamp" >"$WINEPREFIX/.omb-machine"
 fi

@@ -50,13 +50,8 @@ BOOL ParseHexNumber(const std::string& text, size_t maxDigits, DWORD* number) {
   return TRUE;
 }
 
-BOOL StartsWithNoCase(const std::string& text, const char* prefix) {
-  size_t i = 0;
-  for (; prefix[i]; ++i) {
-    if (i >= text.size() || CRegistryKey::CompareNames(std::string(1, text[i]), std::string(1, prefix[i])) != 0)
-      return FALSE;
-  }
-  return TRUE;
+BOOL StartsWithNoCase(const std::string& text, const std::string& prefix) {
+  return text.size() >= prefix.size() && CRegistryKey::CompareNames(text.substr(0, prefix.size()), prefix) == 0;
 }
 
 class CParser {
