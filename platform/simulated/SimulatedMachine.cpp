@@ -47,11 +47,11 @@ std::unique_ptr<CSimulatedMachine> CSimulatedMachine::Load(const char* folder, C
   machine->registry_ = std::make_unique<CSimulatedRegistry>();
   for (const auto& path : RegistryFiles(root)) {
     std::ifstream in(path, std::ios::binary);
-    std::vector<BYTE> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.good() && !in.eof()) {
+    if (!in) {
       error = (path.string() + ": cannot be read").c_str();
       return nullptr;
     }
+    std::vector<BYTE> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!CRegFileReader::Read(bytes.data(), bytes.size(), path.string().c_str(), machine->registry_->Store(), error))
       return nullptr;
   }
