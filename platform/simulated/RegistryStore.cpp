@@ -53,7 +53,8 @@ CRegistryKey* CRegistryStore::FindKey(CRegistryKey& from, const std::string& pat
   CRegistryKey* key = &from;
   if (path.empty()) return key;
   for (const std::string& part : SplitPath(path)) {
-    key = part.empty() ? nullptr : key->FindSubkey(part);
+    if (part.empty()) continue;  // "A\\B" and "A\" name "A\B" and "A", as the registry calls take them
+    key = key->FindSubkey(part);
     if (!key) return nullptr;
   }
   return key;

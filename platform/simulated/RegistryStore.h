@@ -12,7 +12,7 @@ class CRegistryStore {
   CRegistryKey& Root(HKEY root);
   BOOL IsRoot(HKEY key) const;
 
-  // Null when some part of the path does not exist or is empty.
+  // Null when some part of the path does not exist; empty parts are passed over.
   CRegistryKey* FindKey(HKEY root, const std::string& path);
   CRegistryKey* FindKey(CRegistryKey& from, const std::string& path);
   CRegistryKey& CreateKey(HKEY root, const std::string& path);  // with the keys above it

@@ -41,6 +41,7 @@ TEST_F(SimulatedRegistry, OpensByPathWithoutRegardToCase) {
       {HKEY_LOCAL_MACHINE, "SOFTWARE\\test\\Bz", ERROR_SUCCESS},
       {HKEY_LOCAL_MACHINE, "Software\\Missing", ERROR_FILE_NOT_FOUND},
       {HKEY_LOCAL_MACHINE, "\\Software", ERROR_BAD_PATHNAME},
+      {HKEY_LOCAL_MACHINE, "Software\\\\Test\\", ERROR_SUCCESS},
       {HKEY_DYN_DATA, "Config Manager", ERROR_FILE_NOT_FOUND},
       {(HKEY)(ULONG_PTR)0x4321, "Software", ERROR_INVALID_HANDLE},
   };

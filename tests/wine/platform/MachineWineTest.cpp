@@ -86,6 +86,9 @@ class CComparison {
     CompareOpen(root, FlipCase(path));
     CompareOpen(root, path + "\\No such key");
     CompareOpen(root, "\\" + path);
+    CompareOpen(root, path + "\\");
+    if (path.find('\\') != std::string::npos)
+      CompareOpen(root, path.substr(0, path.find('\\')) + "\\\\" + path.substr(path.find('\\') + 1));
 
     std::vector<Entry> simValues = Values(simulated_, sim), realValues = Values(real_, real);
     std::vector<int> valuePlaces = Positions(simValues, realValues, [](const Entry& e) { return e.name; });
