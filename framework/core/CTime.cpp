@@ -37,9 +37,9 @@ long long DaysFromCivil(long long y, unsigned m, unsigned d) {
 
 // Seconds east of UTC of a broken-down local time of instant t.
 long OffsetFromUtc(const std::tm& local, std::time_t t) {
-  long long localSeconds = DaysFromCivil(local.tm_year + 1900LL, (unsigned)local.tm_mon + 1, (unsigned)local.tm_mday) *
-                               86400 +
-                           local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+  long long localSeconds =
+      DaysFromCivil(local.tm_year + 1900LL, (unsigned)local.tm_mon + 1, (unsigned)local.tm_mday) * 86400 +
+      local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
   return (long)(localSeconds - (long long)t);
 }
 
@@ -101,7 +101,9 @@ CString FormatTm(const char* format, const std::tm& tm, long offset, const char*
 
 }  // namespace
 
-CTime CTime::GetCurrentTime() { return CTime(std::time(nullptr)); }
+CTime CTime::GetCurrentTime() {
+  return CTime(std::time(nullptr));
+}
 
 CString CTime::Format(const char* format) const {
   std::tm local = {};

@@ -88,8 +88,17 @@ BOOL CSmtpClient::FormatHeader(CMailEnvelope& envelope) {
     lastError = "No Recipients";
     return FALSE;
   }
+  // An address goes into a command line: a line break in it would let the
+  // rest be taken as further commands by the server.
+  const auto breaksLine = [](const CString& text) { return text.Find('\r') >= 0 || text.Find('\n') >= 0; };
   CString to;
   CString address, name;
+  BOOL addressesSafe = !breaksLine(envelope.sender);
+  for (int i = 0; envelope.GetRecipient(address, name, i); ++i) addressesSafe = addressesSafe && !breaksLine(address);
+  if (!addressesSafe) {
+    lastError = "Invalid address";
+    return FALSE;
+  }
   for (int i = 0; envelope.GetRecipient(address, name, i); ++i) {
     if (i > 0) to += ",";
     to += name + "<" + address + ">";

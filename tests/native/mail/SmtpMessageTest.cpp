@@ -54,6 +54,28 @@ TEST(CSmtpClient, RefusesAMailWithoutRecipients) {
   EXPECT_TRUE(envelope.header.IsEmpty());
 }
 
+TEST(CSmtpClient, RefusesAddressesThatWouldBreakTheCommandLine) {
+  const struct {
+    const char* sender;
+    const char* recipient;
+  } cases[] = {
+      {"me@here.example\r\nRCPT TO: <victim@x.example>", "ann@x.example"},
+      {"me@here.example", "ann@x.example>\r\nRSET"},
+      {"me@here.example", "ann@x.example\nQUIT"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.recipient);
+    CSmtpClient client("localhost", 25);
+    CMailEnvelope envelope;
+    envelope.sender = c.sender;
+    envelope.AddRecipient("bob@y.example", "");
+    envelope.AddRecipient(c.recipient, "");
+    EXPECT_FALSE(client.PrepareMessage(envelope));
+    EXPECT_EQ(client.GetLastErrorText(), "Invalid address");
+    EXPECT_TRUE(envelope.header.IsEmpty());
+  }
+}
+
 TEST(CSmtpClient, EndsTheBodyWithALineEnd) {
   const struct {
     const char* body;
