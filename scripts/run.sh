@@ -17,6 +17,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Wine's lasting background processes take the display they start with, so
+# the private display, when one is needed, comes before the first Wine run.
+own_display=""
+if [ -z "${DISPLAY:-}" ]; then
+  source scripts/xvfb.sh
+  start_private_xvfb 140 170
+  own_display=yes
+fi
+
 # First the report, made by the real Win32 code: ombreport.exe writes
 # ombdiag.log into the project folder (wine-run.sh prepares the prefix).
 log="$root/ombdiag.log"
@@ -35,12 +44,10 @@ scripts/wine-prefix.sh
 # Without a window manager Wine draws the windows' frames and captions itself.
 WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
 
-if [ -n "${DISPLAY:-}" ]; then
+if [ -z "$own_display" ]; then
   cd build/win64 && exec "$root/scripts/wine-run.sh" OMBUtil.exe
 fi
 
-source scripts/xvfb.sh
-start_private_xvfb 140 170
 (cd build/win64 && "$root/scripts/wine-run.sh" OMBUtil.exe) &
 program=$!
 shown=""

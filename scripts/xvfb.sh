@@ -9,7 +9,13 @@ start_private_xvfb() {
     Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
     export DISPLAY=":$display"
-    return 0
+    # Wine started before the server listens would fall back to no display.
+    for _ in $(seq 1 50); do
+      [ -e "/tmp/.X11-unix/X$display" ] && return 0
+      sleep 0.1
+    done
+    echo "Xvfb did not start on :$display" >&2
+    return 1
   done
   echo "no free display between :$1 and :$2" >&2
   return 1
