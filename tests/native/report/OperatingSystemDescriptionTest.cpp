@@ -54,6 +54,11 @@ struct OsCase {
   BOOL is64BitOs;
 };
 
+// Test lists then show the case's name rather than its bytes.
+void PrintTo(const OsCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 const OsCase osCases[] = {
     {"Win32s", Machine(Version(0, 1, 30, 0, "")), "", "Microsoft Win32s\n", FALSE},
     {"95", Win9x(0, 950, ""), "", "Microsoft Windows 95 \n", FALSE},
