@@ -13,11 +13,11 @@ namespace {
 
 enum class Size { Default, Short, Char, Long32, Long64, Pointer };
 
-// Appends one conversion printed by the C library: spec is "%", flags, width
+// Appends one conversion printed by the C library: directive is "%", flags, width
 // and precision, without length or conversion letter.
 template <typename T>
-void AppendConverted(std::string& out, const std::string& spec, const char* length, char conversion, T value) {
-  std::string fmt = spec + length + conversion;
+void AppendConverted(std::string& out, const std::string& directive, const char* length, char conversion, T value) {
+  std::string fmt = directive + length + conversion;
   char small[128];
   int needed = std::snprintf(small, sizeof small, fmt.c_str(), value);
   if (needed < 0) return;
@@ -72,21 +72,21 @@ std::string FormatWindowsStyle(const char* format, va_list argsIn) {
       ++p;
       continue;
     }
-    std::string spec = "%";
-    while (*p && std::strchr("-+ #0", *p)) spec += *p++;
+    std::string directive = "%";
+    while (*p && std::strchr("-+ #0", *p)) directive += *p++;
     if (*p == '*') {
-      spec += std::to_string(va_arg(args, int));
+      directive += std::to_string(va_arg(args, int));
       ++p;
     } else {
-      while (*p >= '0' && *p <= '9') spec += *p++;
+      while (*p >= '0' && *p <= '9') directive += *p++;
     }
     if (*p == '.') {
-      spec += *p++;
+      directive += *p++;
       if (*p == '*') {
-        spec += std::to_string(va_arg(args, int));
+        directive += std::to_string(va_arg(args, int));
         ++p;
       } else {
-        while (*p >= '0' && *p <= '9') spec += *p++;
+        while (*p >= '0' && *p <= '9') directive += *p++;
       }
     }
     // A "*" may have produced a negative width or precision; the C library
@@ -117,15 +117,15 @@ std::string FormatWindowsStyle(const char* format, va_list argsIn) {
     ++p;
     switch (conversion) {
       case 'd':
-      case 'i': AppendConverted(out, spec, "ll", conversion, TakeSigned(args, size)); break;
+      case 'i': AppendConverted(out, directive, "ll", conversion, TakeSigned(args, size)); break;
       case 'u':
       case 'x':
       case 'X':
-      case 'o': AppendConverted(out, spec, "ll", conversion, TakeUnsigned(args, size)); break;
-      case 'c': AppendConverted(out, spec, "", 'c', va_arg(args, int)); break;
+      case 'o': AppendConverted(out, directive, "ll", conversion, TakeUnsigned(args, size)); break;
+      case 'c': AppendConverted(out, directive, "", 'c', va_arg(args, int)); break;
       case 's': {
         const char* text = va_arg(args, const char*);
-        AppendConverted(out, spec, "", 's', text ? text : "(null)");
+        AppendConverted(out, directive, "", 's', text ? text : "(null)");
         break;
       }
       case 'p': {
@@ -133,14 +133,14 @@ std::string FormatWindowsStyle(const char* format, va_list argsIn) {
         char digits[32];
         std::snprintf(digits, sizeof digits, "%0*llX", (int)(2 * sizeof(void*)),
                       (unsigned long long)(uintptr_t)va_arg(args, void*));
-        AppendConverted(out, spec, "", 's', digits);
+        AppendConverted(out, directive, "", 's', digits);
         break;
       }
       case 'e':
       case 'E':
       case 'f':
       case 'g':
-      case 'G': AppendConverted(out, spec, "", conversion, va_arg(args, double)); break;
+      case 'G': AppendConverted(out, directive, "", conversion, va_arg(args, double)); break;
       default:
         // Unknown conversions (and "%n", which would write through an
         // argument) are copied as text and take no argument.
